@@ -6,7 +6,7 @@ wine_env() {
     export WINEDEBUG=${WINEDEBUG:--all}
     export WINEDLLOVERRIDES="mscoree,mshtml="
     # Only LC_ALL sets Wine's code pages: 1250 (ANSI) and 852 (OEM) for the Polish texts.
-    export LC_ALL=pl_PL.UTF-8
+    { export LC_ALL=pl_PL.UTF-8; } 2>/dev/null
     if [ "$WINEARCH" = win64 ]; then
         WINE_LOADER=/usr/lib/wine/wine64
     else
