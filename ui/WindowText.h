@@ -1,0 +1,12 @@
+#pragma once
+// A window's text as an ANSI string.
+
+#include <windows.h>
+
+#include <string>
+
+namespace ui {
+
+std::string WindowText(HWND window);
+
+}  // namespace ui
