@@ -30,6 +30,10 @@ wine_prefix_ready() {
             # A new prefix does not see the fonts of fonts-wine; without them the dialog is
             # drawn in a substitute font with other metrics.
             cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+            # Without a window manager, Wine would wait two seconds for one at every
+            # destruction of a top-level window; unmanaged, it also draws the frames itself.
+            "$WINE_LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+            "$WINESERVER" -w
             touch "$WINEPREFIX/.orvedan-ready"
         fi
     ) 9>"$WINEPREFIX.lock"

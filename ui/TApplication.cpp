@@ -37,6 +37,14 @@ void TApplication::SetTitle(const std::string& title) {
 }
 
 int TApplication::Run(TMainFrm& mainForm, int showCommand) {
+    ShowMainForm(mainForm, showCommand);
+    MSG message{};
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) Dispatch(message);
+    mainForm_ = nullptr;
+    return static_cast<int>(message.wParam);
+}
+
+void TApplication::ShowMainForm(TMainFrm& mainForm, int showCommand) {
     mainForm_ = &mainForm;
     const bool minimised = showCommand == SW_SHOWMINIMIZED || showCommand == SW_MINIMIZE ||
                            showCommand == SW_SHOWMINNOACTIVE || showCommand == SW_FORCEMINIMIZE;
@@ -47,10 +55,6 @@ int TApplication::Run(TMainFrm& mainForm, int showCommand) {
         ShowWindow(window_.get(), SW_SHOWNOACTIVATE);
         mainForm.Show(showCommand == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     }
-    MSG message{};
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) Dispatch(message);
-    mainForm_ = nullptr;
-    return static_cast<int>(message.wParam);
 }
 
 void TApplication::ProcessMessages() {

@@ -28,15 +28,18 @@ public:
     // Shows the main form as the launcher asked (a SW_ value) and runs the message loop
     // until the main form is closed. Returns the exit code.
     int Run(TMainFrm& mainForm, int showCommand);
-    // Handles the messages waiting now, as the loop would; for tests.
+    // Shows the hidden application window and the main form as the launcher asked.
+    void ShowMainForm(TMainFrm& mainForm, int showCommand);
+    // Handles the messages waiting now, as the loop would.
     void ProcessMessages();
+    // One message, as the loop handles it: the form's own keys, the dialog manager, the rest.
+    void Dispatch(MSG& message);
     // The error box: message (with the full-stop rule), the title as caption, stop icon, OK.
     void ShowException(const std::string& message);
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnSysCommand(WPARAM command, LPARAM lParam);
-    void Dispatch(MSG& message);
 
     HINSTANCE instance_;
     std::string title_;
