@@ -75,19 +75,24 @@ void Type(const std::string& text) {
 
 class Program {
 public:
-    Program() {
+    explicit Program(WORD showCommand = SW_SHOWNORMAL) {
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESHOWWINDOW;
-        startup.wShowWindow = SW_SHOWNORMAL;
+        startup.wShowWindow = showCommand;
         const std::string program = ProgramPath();
         std::string command = "\"" + program + "\"";
         started_ = CreateProcessA(program.c_str(), &command[0], nullptr, nullptr, FALSE, 0,
                                   nullptr, nullptr, &startup, &process_) != FALSE;
         if (!started_) return;
+        const bool minimised = showCommand == SW_SHOWMINNOACTIVE || showCommand == SW_MINIMIZE ||
+                               showCommand == SW_SHOWMINIMIZED;
         WaitFor([&] {
             form = FindWindowA("#32770", "Bremolta - konfiguracja");
-            return form != nullptr && IsWindowVisible(form) && GetForegroundWindow() == form;
+            if (form == nullptr) return false;
+            // A minimised start shows only the application's window, minimised.
+            if (minimised) return IsIconic(GetWindow(form, GW_OWNER)) != FALSE;
+            return IsWindowVisible(form) && GetForegroundWindow() == form;
         });
     }
     ~Program() {
@@ -154,6 +159,26 @@ TEST(Program, StartsWithStoredPathStoresTypedPathAndEndsOnAltF4) {
     DWORD exitCode = 1;
     ASSERT_TRUE(program.Ended(&exitCode));
     EXPECT_EQ(exitCode, 0u);
+}
+
+TEST(Program, MinimisedStartReadsNothingUntilRestored) {
+    WinRegistryFixture registry;
+    registry.PutValue(kKey + "5", "Sciezka", Sz(std::string("D:\\Min", 7)));
+    Program program(SW_SHOWMINNOACTIVE);
+    ASSERT_TRUE(program.Running());
+    EXPECT_FALSE(IsWindowVisible(program.form));
+    EXPECT_EQ(program.Text(IDC_PATHLBL), "PathLbl") << "no activation, no read";
+    PostMessageA(GetWindow(program.form, GW_OWNER), WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_TRUE(WaitFor([&] { return program.Text(IDC_PATHLBL) == "D:\\Min\\"; }));
+    EXPECT_TRUE(IsWindowVisible(program.form));
+    EXPECT_EQ(program.Text(IDC_EDPATH), "D:\\Min\\");
+}
+
+TEST(Program, MaximisedStartShowsTheFormMaximised) {
+    WinRegistryFixture registry;
+    Program program(SW_SHOWMAXIMIZED);
+    ASSERT_TRUE(program.Running());
+    EXPECT_TRUE(IsZoomed(program.form));
 }
 
 TEST(Program, KeepsProportionsAt144Dpi) {
