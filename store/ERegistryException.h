@@ -7,7 +7,7 @@ namespace store {
 
 // A registry failure after the key was opened; the application's error box shows what().
 class ERegistryException : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 
     // format holds one "%s", replaced by the value name.

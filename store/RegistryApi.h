@@ -12,7 +12,7 @@ namespace store {
 using KeyHandle = std::uintptr_t;
 
 class RegistryApi {
-public:
+  public:
     virtual ~RegistryApi() = default;
 
     // RegOpenKeyExA: the key must exist.

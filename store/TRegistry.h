@@ -11,7 +11,7 @@
 namespace store {
 
 class TRegistry {
-public:
+  public:
     TRegistry(RegistryApi& api, std::uint32_t access);
     ~TRegistry();
     TRegistry(const TRegistry&) = delete;
@@ -31,7 +31,7 @@ public:
 
     bool HasCurrentKey() const { return current_ != 0; }
 
-private:
+  private:
     RegistryApi& api_;
     std::uint32_t access_;
     KeyHandle root_ = kLocalMachine;

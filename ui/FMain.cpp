@@ -130,7 +130,7 @@ INT_PTR TMainFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATE:  // LOWORD(wParam): WA_ state; lParam: the other window
             OnActivate(LOWORD(wParam));
             return FALSE;  // the dialog manager then puts the focus on the first field
-        case WM_COMMAND:  // LOWORD(wParam): control id; HIWORD(wParam): notification
+        case WM_COMMAND:   // LOWORD(wParam): control id; HIWORD(wParam): notification
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return TRUE;
         case WM_CLOSE:  // the close button, the system menu's Close, Alt+F4

@@ -16,7 +16,7 @@ namespace ui {
 class TApplication;
 
 class TMainFrm {
-public:
+  public:
     // Creates the window from its form resource, hidden.
     TMainFrm(TApplication& application, store::RegistryApi& registry);
     TMainFrm(const TMainFrm&) = delete;
@@ -38,7 +38,7 @@ public:
     TRxSpinEdit EdWersja;
     TLabel PathLbl;
 
-private:
+  private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -34,14 +34,10 @@ struct ControlLayout {
 constexpr Rect kGroupBox1{8, 11, 431, 107};
 
 constexpr ControlLayout kControls[] = {
-    {IDC_GROUPBOX1, false, kGroupBox1},
-    {IDC_PATHLBL, true, {10, 60, 44, 13}},
-    {IDC_LABEL3, true, {10, 17, 38, 13}},
-    {IDC_LABEL4, true, {10, 87, 401, 13}},
-    {IDC_LABEL1, true, {343, 17, 80, 13}},
-    {IDC_EDPATH, true, {10, 33, 331, 21}},
-    {IDC_EDWERSJA, true, {346, 32, 76, 21}},
-    {IDC_USTAWBTN, false, {451, 16, 80, 25}},
+    {IDC_GROUPBOX1, false, kGroupBox1},       {IDC_PATHLBL, true, {10, 60, 44, 13}},
+    {IDC_LABEL3, true, {10, 17, 38, 13}},     {IDC_LABEL4, true, {10, 87, 401, 13}},
+    {IDC_LABEL1, true, {343, 17, 80, 13}},    {IDC_EDPATH, true, {10, 33, 331, 21}},
+    {IDC_EDWERSJA, true, {346, 32, 76, 21}},  {IDC_USTAWBTN, false, {451, 16, 80, 25}},
     {IDC_CLOSEBRN, false, {451, 48, 80, 25}},
 };
 

@@ -1,8 +1,8 @@
 #pragma once
 // Owners for the Windows handles the program creates: each closes its handle exactly once.
 
-#include <windows.h>
 #include <objbase.h>
+#include <windows.h>
 
 #include <utility>
 
@@ -10,7 +10,7 @@ namespace ui {
 
 template <typename Handle, typename Traits>
 class Unique {
-public:
+  public:
     Unique() = default;
     explicit Unique(Handle handle) : handle_(handle) {}
     ~Unique() { reset(); }
@@ -34,7 +34,7 @@ public:
         handle_ = handle;
     }
 
-private:
+  private:
     Handle handle_{};
 };
 
@@ -50,7 +50,7 @@ using UniqueWindow = Unique<HWND, WindowTraits>;
 
 // COM in single-threaded mode for the calling thread, for the shell's folder browser.
 class ComInit {
-public:
+  public:
     ComInit() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
     ~ComInit() {
         if (initialised_) CoUninitialize();
@@ -58,7 +58,7 @@ public:
     ComInit(const ComInit&) = delete;
     ComInit& operator=(const ComInit&) = delete;
 
-private:
+  private:
     bool initialised_;
 };
 

@@ -25,10 +25,10 @@ void TApplication::Initialize() {
     // and owns the dialog, which therefore has no taskbar button of its own.
     const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
     const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
-    window_.reset(CreateWindowExA(0, kWindowClass, title_.c_str(),
-                                  WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
-                                      WS_CLIPSIBLINGS,
-                                  x, y, 0, 0, nullptr, nullptr, instance_, this));
+    window_.reset(
+        CreateWindowExA(0, kWindowClass, title_.c_str(),
+                        WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS, x, y,
+                        0, 0, nullptr, nullptr, instance_, this));
 }
 
 void TApplication::SetTitle(const std::string& title) {
@@ -86,8 +86,7 @@ void TApplication::ShowException(const std::string& message) {
     MessageBoxA(owner, ErrorText(message).c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
 }
 
-LRESULT CALLBACK TApplication::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                          LPARAM lParam) {
+LRESULT CALLBACK TApplication::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
         SetWindowLongPtrA(window, GWLP_USERDATA,

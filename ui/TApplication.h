@@ -14,7 +14,7 @@ namespace ui {
 class TMainFrm;
 
 class TApplication {
-public:
+  public:
     explicit TApplication(HINSTANCE instance);
     TApplication(const TApplication&) = delete;
     TApplication& operator=(const TApplication&) = delete;
@@ -37,7 +37,7 @@ public:
     // The error box: message (with the full-stop rule), the title as caption, stop icon, OK.
     void ShowException(const std::string& message);
 
-private:
+  private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnSysCommand(WPARAM command, LPARAM lParam);
 

@@ -8,13 +8,13 @@
 namespace ui {
 
 class TDirectoryEdit {
-public:
+  public:
     void Attach(HWND edit) { edit_ = edit; }
     HWND Handle() const { return edit_; }
     std::string Text() const;
     void SetText(const std::string& text);
 
-private:
+  private:
     HWND edit_ = nullptr;
 };
 

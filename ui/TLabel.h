@@ -8,7 +8,7 @@
 namespace ui {
 
 class TLabel {
-public:
+  public:
     void Attach(HWND label) { label_ = label; }
     HWND Handle() const { return label_; }
     std::string Caption() const;
@@ -16,7 +16,7 @@ public:
     // Width and height to the caption's extent, keeping the top-left corner.
     void AutoSize();
 
-private:
+  private:
     HWND label_ = nullptr;
 };
 

@@ -11,7 +11,7 @@
 namespace ui {
 
 class TRxSpinEdit {
-public:
+  public:
     // The settings of the form's version field.
     std::int32_t MinValue = 3;
     std::int32_t MaxValue = 9;
@@ -32,7 +32,7 @@ public:
     // The edit control's EN_CHANGE.
     void HandleChange();
 
-private:
+  private:
     HWND edit_ = nullptr;
 };
 

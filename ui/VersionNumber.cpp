@@ -29,14 +29,16 @@ std::int32_t VersionNumber(const std::string& text, std::int32_t fallback) {
     if (at < text.size() && (text[at] == '$' || text[at] == 'x' || text[at] == 'X')) {
         base = 16;
         at += 1;
-    } else if (at + 1 < text.size() && text[at] == '0' && (text[at + 1] == 'x' || text[at + 1] == 'X')) {
+    } else if (at + 1 < text.size() && text[at] == '0' &&
+               (text[at + 1] == 'x' || text[at + 1] == 'X')) {
         base = 16;
         at += 2;
     }
     if (at == text.size()) return fallback;
 
     // Decimal may reach 2^31 (for -2147483648); hexadecimal all of 32 bits.
-    const std::uint64_t limit = base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
+    const std::uint64_t limit =
+        base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
     std::uint64_t value = 0;
     for (; at < text.size(); ++at) {
         const std::optional<int> digit = DigitValue(text[at], base);

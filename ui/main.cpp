@@ -15,8 +15,8 @@ void RestrictLibraryLoadsToSystemFolder() {
     // Looked up at run time, so that a system without it still starts.
     const auto address = GetProcAddress(kernel, "SetDefaultDllDirectories");
     if (address == nullptr) return;
-    const auto setDefaultDllDirectories = reinterpret_cast<SetDefaultDllDirectoriesFn>(
-        reinterpret_cast<void (*)()>(address));
+    const auto setDefaultDllDirectories =
+        reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void (*)()>(address));
     setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 

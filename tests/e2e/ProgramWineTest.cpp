@@ -74,7 +74,7 @@ void Type(const std::string& text) {
 }
 
 class Program {
-public:
+  public:
     explicit Program(WORD showCommand = SW_SHOWNORMAL) {
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
@@ -82,8 +82,8 @@ public:
         startup.wShowWindow = showCommand;
         const std::string program = ProgramPath();
         std::string command = "\"" + program + "\"";
-        started_ = CreateProcessA(program.c_str(), &command[0], nullptr, nullptr, FALSE, 0,
-                                  nullptr, nullptr, &startup, &process_) != FALSE;
+        started_ = CreateProcessA(program.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                  nullptr, &startup, &process_) != FALSE;
         if (!started_) return;
         const bool minimised = showCommand == SW_SHOWMINNOACTIVE || showCommand == SW_MINIMIZE ||
                                showCommand == SW_SHOWMINIMIZED;
@@ -118,7 +118,7 @@ public:
 
     HWND form = nullptr;
 
-private:
+  private:
     bool started_ = false;
     PROCESS_INFORMATION process_{};
 };
@@ -184,9 +184,9 @@ TEST(Program, MaximisedStartShowsTheFormMaximised) {
 TEST(Program, KeepsProportionsAt144Dpi) {
     WinRegistryFixture registry;
     HKEY desktop = nullptr;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_ALL_ACCESS,
-                            &desktop),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_ALL_ACCESS, &desktop),
+        ERROR_SUCCESS);
     const DWORD dpi = 144;
     RegSetValueExA(desktop, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
                    sizeof dpi);

@@ -15,9 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint32_t type = data[0] % 12;  // REG_NONE .. REG_QWORD
     const std::size_t growth = data[1] % 4 == 0 ? data[1] / 4 : 0;
     testing_support::MemoryRegistry registry;
-    registry.PutValue("Software\\Vorlen\\Bremolta\\5", "Sciezka",
-                      testing_support::StoredValue{
-                          type, std::vector<std::uint8_t>(data + 2, data + size)});
+    registry.PutValue(
+        "Software\\Vorlen\\Bremolta\\5", "Sciezka",
+        testing_support::StoredValue{type, std::vector<std::uint8_t>(data + 2, data + size)});
     if (growth != 0) registry.GrowBeforeNextFetch("Sciezka", growth);
     try {
         const std::string path = store::ReadPath(registry, 5);

@@ -86,10 +86,9 @@ TEST(StoreCalls, ReadOpensForReadingTestsFetchesAndCloses) {
     memory.PutValue(kKey5, "Sciezka", Sz(std::string("D:\\P", 5)));
     RecordingRegistry registry(memory);
     EXPECT_EQ(store::ReadPath(registry, 5), "D:\\P\\");
-    EXPECT_EQ(registry.calls,
-              (std::vector<std::string>{"open HKLM\\Software\\Vorlen\\Bremolta\\5 20019",
-                                        "query Sciezka", "query Sciezka", "fetch Sciezka",
-                                        "close"}));
+    EXPECT_EQ(registry.calls, (std::vector<std::string>{
+                                  "open HKLM\\Software\\Vorlen\\Bremolta\\5 20019", "query Sciezka",
+                                  "query Sciezka", "fetch Sciezka", "close"}));
 }
 
 TEST(StoreCalls, ReadOfMissingKeyOnlyTriesToOpen) {
@@ -125,7 +124,8 @@ TEST(Accessor, FailedOpenKeepsTheCurrentKey) {
 
 TEST(Accessor, ValueOfAnyTypeExists) {
     MemoryRegistry registry;
-    registry.PutValue(kKey5, "Sciezka", testing_support::Typed(store::kRegDword, std::string("\1\0\0\0", 4)));
+    registry.PutValue(kKey5, "Sciezka",
+                      testing_support::Typed(store::kRegDword, std::string("\1\0\0\0", 4)));
     store::TRegistry accessor(registry, store::kKeyAllAccess);
     ASSERT_TRUE(accessor.OpenKey(kKey5, false));  // no leading backslash: also from the root
     EXPECT_TRUE(accessor.ValueExists("Sciezka"));

@@ -32,11 +32,10 @@ TEST(RealRegistry, ReadOnlyKeyRefusesFullAccess) {
     WinRegistryFixture fixture;
     fixture.AllowReadOnly("Software\\Vorlen\\Bremolta\\5");
     HKEY key = nullptr;
-    EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Vorlen\\Bremolta\\5", 0,
-                            KEY_ALL_ACCESS, &key),
-              ERROR_ACCESS_DENIED);
-    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Vorlen\\Bremolta\\5", 0, KEY_READ,
-                            &key),
+    EXPECT_EQ(
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Vorlen\\Bremolta\\5", 0, KEY_ALL_ACCESS, &key),
+        ERROR_ACCESS_DENIED);
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Vorlen\\Bremolta\\5", 0, KEY_READ, &key),
               ERROR_SUCCESS);
     RegCloseKey(key);
 }

@@ -33,8 +33,8 @@ INPUT Key(WORD key, bool up) {
     input.ki.wVk = key;
     input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
     input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    if (key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT ||
-        key == VK_HOME || key == VK_END || key == VK_DELETE) {
+    if (key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT || key == VK_HOME ||
+        key == VK_END || key == VK_DELETE) {
         input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
     }
     return input;
@@ -110,7 +110,8 @@ void FormHarness::Press(WORD key, std::vector<WORD> modifiers) {
     for (WORD modifier : modifiers) inputs.push_back(Key(modifier, false));
     inputs.push_back(Key(key, false));
     inputs.push_back(Key(key, true));
-    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) inputs.push_back(Key(*it, true));
+    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it)
+        inputs.push_back(Key(*it, true));
     Send(inputs);
     Settle();
 }

@@ -20,7 +20,7 @@
 namespace testing_support {
 
 class FormHarness {
-public:
+  public:
     FormHarness();
     // With another registry behind the form than the prefix's real one.
     explicit FormHarness(store::RegistryApi& inner);
@@ -47,7 +47,7 @@ public:
     std::unique_ptr<ui::TApplication> application;
     std::unique_ptr<ui::TMainFrm> form_;
 
-private:
+  private:
     void Send(const std::vector<INPUT>& inputs);
     store::WinRegistryApi realRegistry_;
     HHOOK hook_;
@@ -55,7 +55,7 @@ private:
 
 // Reads the error box of this thread and presses its OK button, from a thread of its own.
 class ErrorBoxWatcher {
-public:
+  public:
     ErrorBoxWatcher();
     ~ErrorBoxWatcher();
     // Waits for the watcher; true when a box was seen.
@@ -67,7 +67,7 @@ public:
     int buttons = 0;
     bool ownerDisabled = false;
 
-private:
+  private:
     DWORD uiThread_;
     std::thread thread_;
     std::atomic<bool> seen_{false};

@@ -23,7 +23,7 @@ struct StoredValue {
 };
 
 class MemoryRegistry final : public store::RegistryApi {
-public:
+  public:
     // keyPath is relative to HKEY_LOCAL_MACHINE, "\"-separated.
     void AddKey(const std::string& keyPath);
     void PutValue(const std::string& keyPath, const std::string& name, StoredValue value);
@@ -48,7 +48,7 @@ public:
                   const std::uint8_t* data, std::uint32_t size) override;
     long CloseKey(store::KeyHandle key) override;
 
-private:
+  private:
     struct Key {
         std::uint32_t allowed = 0xFFFFFFFFu;
         bool refuseCreateBelow = false;

@@ -35,9 +35,8 @@ long RecordingRegistry::QueryValue(store::KeyHandle key, const std::string& name
     return inner_.QueryValue(key, name, type, data, size);
 }
 
-long RecordingRegistry::SetValue(store::KeyHandle key, const std::string& name,
-                                 std::uint32_t type, const std::uint8_t* data,
-                                 std::uint32_t size) {
+long RecordingRegistry::SetValue(store::KeyHandle key, const std::string& name, std::uint32_t type,
+                                 const std::uint8_t* data, std::uint32_t size) {
     calls.push_back("set " + name + " " + std::to_string(type) + " " + std::to_string(size));
     return inner_.SetValue(key, name, type, data, size);
 }

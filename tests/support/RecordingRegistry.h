@@ -10,7 +10,7 @@
 namespace testing_support {
 
 class RecordingRegistry final : public store::RegistryApi {
-public:
+  public:
     explicit RecordingRegistry(store::RegistryApi& inner) : inner_(inner) {}
 
     // One line a call, such as "open Software\Vorlen\Bremolta\5 20019" or "query Sciezka".
@@ -26,7 +26,7 @@ public:
                   const std::uint8_t* data, std::uint32_t size) override;
     long CloseKey(store::KeyHandle key) override;
 
-private:
+  private:
     store::RegistryApi& inner_;
 };
 

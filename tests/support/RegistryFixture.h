@@ -13,7 +13,7 @@ namespace testing_support {
 // Every key path here is relative to HKEY_LOCAL_MACHINE. A fixture starts without
 // Software\Vorlen and leaves none behind.
 class RegistryFixture {
-public:
+  public:
     virtual ~RegistryFixture() = default;
     virtual store::RegistryApi& Api() = 0;
     virtual void AddKey(const std::string& keyPath) = 0;
@@ -28,7 +28,7 @@ public:
 };
 
 class MemoryRegistryFixture final : public RegistryFixture {
-public:
+  public:
     store::RegistryApi& Api() override { return registry; }
     void AddKey(const std::string& keyPath) override { registry.AddKey(keyPath); }
     void PutValue(const std::string& keyPath, const std::string& name,

@@ -20,10 +20,10 @@ struct StoreCase {
     // Arranges the registry; gets the version key's path relative to HKEY_LOCAL_MACHINE.
     std::function<void(RegistryFixture&, const std::string& versionKey)> arrange;
     Action action;
-    std::string text;            // what a Write stores
-    std::string expectedRead;    // what a Read returns
-    bool expectedWritten;        // what a Write returns
-    std::string expectedError;   // when not empty: the ERegistryException's message
+    std::string text;           // what a Write stores
+    std::string expectedRead;   // what a Read returns
+    bool expectedWritten;       // what a Write returns
+    std::string expectedError;  // when not empty: the ERegistryException's message
     // The value "Sciezka" of the version key afterwards; nullopt: there is none.
     std::optional<StoredValue> expectedStored;
     std::vector<std::string> expectedKeys;  // keys that must exist afterwards

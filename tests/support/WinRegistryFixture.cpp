@@ -16,8 +16,8 @@ void Check(LONG status, const char* what) {
 
 HKEY CreateFull(const std::string& keyPath) {
     HKEY key = nullptr;
-    Check(RegCreateKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, nullptr,
-                          REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+    Check(RegCreateKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                          KEY_ALL_ACCESS, nullptr, &key, nullptr),
           "RegCreateKeyExA");
     return key;
 }
@@ -67,8 +67,8 @@ void WinRegistryFixture::AllowReadOnly(const std::string& keyPath) {
     DWORD size = 0;
     RegGetKeySecurity(entry.key, DACL_SECURITY_INFORMATION, nullptr, &size);
     entry.originalSecurity.resize(size);
-    Check(RegGetKeySecurity(entry.key, DACL_SECURITY_INFORMATION,
-                            entry.originalSecurity.data(), &size),
+    Check(RegGetKeySecurity(entry.key, DACL_SECURITY_INFORMATION, entry.originalSecurity.data(),
+                            &size),
           "RegGetKeySecurity");
     PSECURITY_DESCRIPTOR readOnly = nullptr;
     if (!ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;KR;;;WD)", SDDL_REVISION_1,

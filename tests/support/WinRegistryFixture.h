@@ -13,7 +13,7 @@
 namespace testing_support {
 
 class WinRegistryFixture final : public RegistryFixture {
-public:
+  public:
     WinRegistryFixture();
     ~WinRegistryFixture() override;
     WinRegistryFixture(const WinRegistryFixture&) = delete;
@@ -30,7 +30,7 @@ public:
 
     static void RemoveVorlen();
 
-private:
+  private:
     struct Restricted {
         HKEY key;  // opened with full access before the rights were taken away
         std::vector<BYTE> originalSecurity;

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "FormLayout.h"
 #include "FormHarness.h"
+#include "FormLayout.h"
 #include "MemoryRegistry.h"
 #include "Resource.h"
 #include "StoreCases.h"
@@ -23,9 +23,9 @@ const std::string kKey = "Software\\Vorlen\\Bremolta\\";
 // Registry reads (opens for reading) and writes (creates) recorded so far, by version.
 int Count(const FormHarness& harness, const std::string& verb, const std::string& version) {
     const std::string prefix = verb + " HKLM\\" + kKey + version + " ";
-    return static_cast<int>(std::count_if(
-        harness.recording->calls.begin(), harness.recording->calls.end(),
-        [&](const std::string& call) { return call.rfind(prefix, 0) == 0; }));
+    return static_cast<int>(
+        std::count_if(harness.recording->calls.begin(), harness.recording->calls.end(),
+                      [&](const std::string& call) { return call.rfind(prefix, 0) == 0; }));
 }
 int Reads(const FormHarness& h, const std::string& v) { return Count(h, "open", v); }
 int Writes(const FormHarness& h, const std::string& v) { return Count(h, "create", v); }
@@ -100,18 +100,25 @@ TEST(Form, PolishTextsInCodePage1250) {
     FormHarness harness;
     harness.Start();
     EXPECT_EQ(ui::WindowText(harness.form_->Handle()), "Bremolta - konfiguracja");
-    EXPECT_EQ(harness.Text(IDC_GROUPBOX1), "Ustawianie \x9C" "cie\xBFki dla programu Bremolta");
-    EXPECT_EQ(harness.Text(IDC_LABEL3), "\x8C" "cie\xBFka");
+    EXPECT_EQ(harness.Text(IDC_GROUPBOX1),
+              "Ustawianie \x9C"
+              "cie\xBFki dla programu Bremolta");
+    EXPECT_EQ(harness.Text(IDC_LABEL3),
+              "\x8C"
+              "cie\xBFka");
     EXPECT_EQ(harness.Text(IDC_LABEL1), "Wersja programu");
     EXPECT_EQ(harness.Text(IDC_LABEL4),
-              "Przyk\xB3" "ad: \\\\SERWER\\C\\Bremolta\\       SERWER - nazwa komutera "
-              "pe\xB3ni\xB9" "cego rol\xEA serwera");
+              "Przyk\xB3"
+              "ad: \\\\SERWER\\C\\Bremolta\\       SERWER - nazwa komutera "
+              "pe\xB3ni\xB9"
+              "cego rol\xEA serwera");
     EXPECT_EQ(harness.Text(IDC_USTAWBTN), "&Ustaw");
     EXPECT_EQ(harness.Text(IDC_CLOSEBRN), "&Zamknij");
     // The bold label's font: bold, Central European.
     LOGFONTA font{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(harness.Control(IDC_PATHLBL), WM_GETFONT, 0, 0)),
-               sizeof font, &font);
+    GetObjectA(
+        reinterpret_cast<HFONT>(SendMessageA(harness.Control(IDC_PATHLBL), WM_GETFONT, 0, 0)),
+        sizeof font, &font);
     EXPECT_EQ(font.lfWeight, FW_BOLD);
     EXPECT_EQ(font.lfCharSet, EASTEUROPE_CHARSET);
     EXPECT_EQ(font.lfHeight, -11);
@@ -157,7 +164,7 @@ TEST(Form, EachVersionEditRereadsBothDisplays) {
     harness.registry.PutValue(kKey + "6", "Sciezka", Sz(std::string("E:\\Sz\\", 7)));
     harness.Start();
     harness.Type("D:\\Typed");  // into the folder field
-    harness.Press(VK_TAB);       // to the version field, its text selected
+    harness.Press(VK_TAB);      // to the version field, its text selected
     EXPECT_EQ(harness.Focus(), harness.Control(IDC_EDWERSJA));
     harness.Type("6");
     ASSERT_EQ(harness.Text(IDC_EDWERSJA), "6");
@@ -278,23 +285,22 @@ TEST_P(FormClosing, EndsTheFormWithNothingAsked) {
 
 INSTANTIATE_TEST_SUITE_P(
     Paths, FormClosing,
-    testing::Values(
-        CloseCase{"AltZ", [](FormHarness& h) { h.Press('Z', {VK_MENU}); }},
-        CloseCase{"AltF4", [](FormHarness& h) { h.Press(VK_F4, {VK_MENU}); }},
-        CloseCase{"ZOnAButton",
-                  [](FormHarness& h) {
-                      h.Press(VK_TAB);
-                      h.Press(VK_TAB);
-                      h.Press('Z');
-                  }},
-        CloseCase{"CloseButtonOfTheTitleBar",
-                  [](FormHarness& h) {
-                      PostMessageA(h.form_->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
-                  }},
-        CloseCase{"TaskbarMenu",
-                  [](FormHarness& h) {
-                      PostMessageA(h.application->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
-                  }}),
+    testing::Values(CloseCase{"AltZ", [](FormHarness& h) { h.Press('Z', {VK_MENU}); }},
+                    CloseCase{"AltF4", [](FormHarness& h) { h.Press(VK_F4, {VK_MENU}); }},
+                    CloseCase{"ZOnAButton",
+                              [](FormHarness& h) {
+                                  h.Press(VK_TAB);
+                                  h.Press(VK_TAB);
+                                  h.Press('Z');
+                              }},
+                    CloseCase{"CloseButtonOfTheTitleBar",
+                              [](FormHarness& h) {
+                                  PostMessageA(h.form_->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+                              }},
+                    CloseCase{"TaskbarMenu",
+                              [](FormHarness& h) {
+                                  PostMessageA(h.application->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+                              }}),
     [](const testing::TestParamInfo<CloseCase>& info) { return std::string(info.param.name); });
 
 TEST(FormErrors, DwordValueAtStartShowsTheErrorBox) {
@@ -343,7 +349,8 @@ TEST(FormErrors, KeyThatMayNotBeWrittenShowsPathAndRefusesSetLoudly) {
     harness.Press('U', {VK_MENU});
     ASSERT_TRUE(box.Join());
     EXPECT_EQ(box.text,
-              "Nie mo\xBFna zapisa\xE6 \x9C" "cie\xBFki w rejestrze: brak dost\xEApu do klucza "
+              "Nie mo\xBFna zapisa\xE6 \x9C"
+              "cie\xBFki w rejestrze: brak dost\xEApu do klucza "
               "HKEY_LOCAL_MACHINE\\Software\\Vorlen\\Bremolta\\5. Uruchom program jako "
               "administrator.");
     EXPECT_EQ(box.caption, "Orvedan");

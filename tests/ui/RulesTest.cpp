@@ -31,15 +31,13 @@ INSTANTIATE_TEST_SUITE_P(
         // Hexadecimal prefixes, either case, 32 bits taken as signed.
         VersionCase{"$A", 10}, VersionCase{"x1f", 31}, VersionCase{"X10", 16},
         VersionCase{"0x7", 7}, VersionCase{"0XfF", 255}, VersionCase{"$FFFFFFFF", -1},
-        VersionCase{"-$1", -1}, VersionCase{"-0x80000000", INT32_MIN},
-        VersionCase{"$000000009", 9},
+        VersionCase{"-$1", -1}, VersionCase{"-0x80000000", INT32_MIN}, VersionCase{"$000000009", 9},
         // Text that breaks the rule gives the fallback.
         VersionCase{"", 3}, VersionCase{"-", 3}, VersionCase{"+", 3}, VersionCase{"5-", 3},
-        VersionCase{"5 ", 3}, VersionCase{"a", 3}, VersionCase{"5\r\n", 3},
-        VersionCase{"\t5", 3}, VersionCase{"+-5", 3}, VersionCase{"- 5", 3},
-        VersionCase{"2147483648", 3}, VersionCase{"-2147483649", 3},
-        VersionCase{"$100000000", 3}, VersionCase{"$", 3}, VersionCase{"0x", 3},
-        VersionCase{"1e2", 3}, VersionCase{"12345678901234567890", 3}),
+        VersionCase{"5 ", 3}, VersionCase{"a", 3}, VersionCase{"5\r\n", 3}, VersionCase{"\t5", 3},
+        VersionCase{"+-5", 3}, VersionCase{"- 5", 3}, VersionCase{"2147483648", 3},
+        VersionCase{"-2147483649", 3}, VersionCase{"$100000000", 3}, VersionCase{"$", 3},
+        VersionCase{"0x", 3}, VersionCase{"1e2", 3}, VersionCase{"12345678901234567890", 3}),
     [](const testing::TestParamInfo<VersionCase>& info) {
         return "Case" + std::to_string(info.index);
     });
