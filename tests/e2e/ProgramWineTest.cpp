@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "FormLayout.h"
+#include "KeyInput.h"
 #include "Resource.h"
 #include "StoreCases.h"
 #include "WinRegistryFixture.h"
@@ -51,11 +52,7 @@ std::string TextOf(HWND window) {
 }
 
 void Key(WORD key, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    INPUT input = testing_support::KeyInput(key, up);
     SendInput(1, &input, sizeof input);
 }
 

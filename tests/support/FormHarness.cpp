@@ -4,6 +4,7 @@
 
 #include <chrono>
 
+#include "KeyInput.h"
 #include "WindowText.h"
 
 namespace testing_support {
@@ -27,18 +28,8 @@ LRESULT CALLBACK CountFlushKeys(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-INPUT Key(WORD key, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    if (key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT || key == VK_HOME ||
-        key == VK_END || key == VK_DELETE) {
-        input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
-    }
-    return input;
-}
+INPUT Key(WORD key, bool up) { return KeyInput(key, up); }
+
 // The message box is a dialog with the text's static control 0xFFFF.
 BOOL CALLBACK FindMessageBox(HWND window, LPARAM found) {
     char className[32] = {};
