@@ -33,6 +33,11 @@ class TRxSpinEdit {
     void HandleChange();
 
   private:
+    static LRESULT CALLBACK SubclassProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR self);
+    // WM_KILLFOCUS; next: the window that gets the focus.
+    void OnKillFocus(HWND next);
+
     HWND edit_ = nullptr;
 };
 

@@ -116,6 +116,24 @@ void FormHarness::Type(const std::string& text) {
     }
 }
 
+void FormHarness::Click(HWND control) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    const int width = GetSystemMetrics(SM_CXSCREEN) - 1;
+    const int height = GetSystemMetrics(SM_CYSCREEN) - 1;
+    std::vector<INPUT> inputs(3);
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = ((rect.left + rect.right) / 2) * 65535 / width;
+        input.mi.dy = ((rect.top + rect.bottom) / 2) * 65535 / height;
+        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    }
+    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    Send(inputs);
+    Settle();
+}
+
 HWND FormHarness::Control(int id) const { return GetDlgItem(form_->Handle(), id); }
 
 std::string FormHarness::Text(int id) const { return ui::WindowText(Control(id)); }

@@ -36,6 +36,8 @@ class FormHarness {
     // Real keystrokes: a virtual key with modifiers held, or text typed key by key.
     void Press(WORD key, std::vector<WORD> modifiers = {});
     void Type(const std::string& text);
+    // A real left click in the middle of a control.
+    void Click(HWND control);
 
     HWND Control(int id) const;
     std::string Text(int id) const;

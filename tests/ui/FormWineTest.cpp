@@ -215,11 +215,45 @@ TEST(Form, TwelveTypedAndAltUStoresUnder12) {
     FormHarness harness;
     harness.Start();
     harness.Press(VK_TAB);
-    harness.Type("12");
-    harness.Press(VK_TAB, {VK_SHIFT});  // back to the folder field
-    harness.Type("X:");
+    harness.Type("12");  // each keystroke re-reads: version 12 has no path, the field empties
     harness.Press('U', {VK_MENU});
-    EXPECT_EQ(Stored(harness, "12"), std::string("X:\\", 4));
+    EXPECT_EQ(harness.Text(IDC_EDWERSJA), "12") << "an accelerator leaves nothing";
+    EXPECT_EQ(Stored(harness, "12"), std::string("\\", 2));
+    EXPECT_EQ(Writes(harness, "9"), 0);
+}
+
+TEST(Form, LeavingTheVersionFieldClampsItOnce) {
+    FormHarness harness;
+    harness.registry.PutValue(kKey + "9", "Sciezka", Sz(std::string("D:\\Dziewiec", 12)));
+    harness.Start();
+    harness.Press(VK_TAB);
+    harness.Type("12");
+    ASSERT_EQ(Reads(harness, "9"), 0);
+    harness.Press(VK_TAB);
+    EXPECT_EQ(harness.Text(IDC_EDWERSJA), "9");
+    EXPECT_EQ(Reads(harness, "9"), 2) << "one change event for the replacement";
+    EXPECT_EQ(harness.Text(IDC_EDPATH), "D:\\Dziewiec\\");
+    // In range in another form stays as it is.
+    harness.Press(VK_TAB, {VK_SHIFT});
+    harness.Type("007");
+    harness.Press(VK_TAB);
+    EXPECT_EQ(harness.Text(IDC_EDWERSJA), "007");
+}
+
+TEST(Form, ClickOnSetFirstClampsTheVersionAndStoresItsReloadedPath) {
+    FormHarness harness;
+    harness.registry.PutValue(kKey + "9", "Sciezka", Sz(std::string("D:\\Dziewiec", 12)));
+    harness.Start();
+    harness.Press(VK_TAB);
+    harness.Type("12");
+    ASSERT_EQ(harness.Text(IDC_EDWERSJA), "12");
+    harness.Click(harness.Control(IDC_USTAWBTN));
+    EXPECT_EQ(harness.Focus(), harness.Control(IDC_USTAWBTN));
+    EXPECT_EQ(harness.Text(IDC_EDWERSJA), "9");
+    EXPECT_EQ(Writes(harness, "9"), 1);
+    EXPECT_EQ(Writes(harness, "12"), 0);
+    // Version 9's path, reloaded by the clamp, stored back in normal form.
+    EXPECT_EQ(Stored(harness, "9"), std::string("D:\\Dziewiec\\", 13));
 }
 
 TEST(Form, TabCyclesBothWays) {

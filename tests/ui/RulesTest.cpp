@@ -6,6 +6,7 @@
 
 #include "ErrorText.h"
 #include "FormLayout.h"
+#include "SpinRules.h"
 #include "VersionNumber.h"
 
 namespace {
@@ -52,6 +53,19 @@ TEST(ErrorText, FullStopOnlyAfterACharacterAboveIt) {
     EXPECT_EQ(ui::ErrorText("a/"), "a/.");
     EXPECT_EQ(ui::ErrorText("\xB1"), "\xB1.");  // an 8-bit letter counts as above
     EXPECT_EQ(ui::ErrorText(""), "");
+}
+
+TEST(SpinRules, ClampOnLeaveOnlyOutsideTheBounds) {
+    const std::optional<std::string> stays;
+    EXPECT_EQ(ui::ClampedOnLeave("12", 3, 9), std::optional<std::string>("9"));
+    EXPECT_EQ(ui::ClampedOnLeave("$FF", 3, 9), std::optional<std::string>("9"));
+    EXPECT_EQ(ui::ClampedOnLeave("-5", 3, 9), std::optional<std::string>("3"));
+    EXPECT_EQ(ui::ClampedOnLeave("0", 3, 9), std::optional<std::string>("3"));
+    EXPECT_EQ(ui::ClampedOnLeave("007", 3, 9), stays);  // in range in another form
+    EXPECT_EQ(ui::ClampedOnLeave("+5", 3, 9), stays);
+    EXPECT_EQ(ui::ClampedOnLeave("abc", 3, 9), stays);  // no number: 3, already in range
+    EXPECT_EQ(ui::ClampedOnLeave("", 3, 9), stays);
+    EXPECT_EQ(ui::ClampedOnLeave("12", 4, 4), stays);  // equal bounds: no clamping
 }
 
 TEST(FormLayout, DesignedSizesAt96DpiAndProportionsAt144) {
