@@ -5,16 +5,9 @@
 # to build/orvedan-screenshot.png and ends. Installs the Debian packages it needs as root.
 set -euo pipefail
 cd "$(dirname "$0")"
-source cmake/packages.sh
-source cmake/wine-env.sh
-source cmake/display.sh
+source cmake/prepare.sh
 
-ensure_packages
-
-# 32-bit Wine needs a kernel that runs 32-bit x86 programs; elsewhere the x86-64 build of
-# the same sources stands in.
-arch=win32
-can_run_32bit || arch=win64
+arch=$ORVEDAN_WINE_ARCH
 cmake --preset "$arch" >/dev/null
 cmake --build --preset "$arch" --target Orvedan >/dev/null
 program="$PWD/build/$arch/ui/Orvedan.exe"

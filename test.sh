@@ -4,11 +4,7 @@
 # there is no display. Installs the Debian packages it needs when run as root.
 set -euo pipefail
 cd "$(dirname "$0")"
-source cmake/packages.sh
-source cmake/wine-env.sh
-source cmake/display.sh
-
-ensure_packages
+source cmake/prepare.sh
 
 echo "== native build and tests"
 cmake --preset host >/dev/null
@@ -20,11 +16,8 @@ cmake --preset win32 >/dev/null
 cmake --build --preset win32
 cmake/check-artefacts.sh build/win32
 
-# 32-bit Wine needs a kernel that runs 32-bit x86 programs. Where it cannot, the same
-# sources built for x86-64 run the Windows tests under 64-bit Wine.
-arch=win32
-if ! can_run_32bit; then
-    arch=win64
+arch=$ORVEDAN_WINE_ARCH
+if [ "$arch" = win64 ]; then
     echo "== this kernel does not run 32-bit programs: Windows tests run the x86-64 build"
     cmake --preset win64 >/dev/null
     cmake --build --preset win64
